@@ -11,7 +11,12 @@ cmake --build "$BUILD_DIR" -j"$(nproc)"
 
 export WINEPREFIX=$BUILD_DIR/wine WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # One wineserver for the whole run keeps each test start short; stop exactly this prefix's.
-wineserver -p
-trap 'WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true' EXIT
+# One already running for this prefix (somebody else's) is used and left alone.
+if wineserver -p 2>/dev/null; then
+  trap 'WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true' EXIT
+fi
+# Start Wine's own services now, detached from ctest's pipes: started later by a test, they
+# would inherit its output and keep ctest waiting for it to close.
+wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 cd "$BUILD_DIR"
 ctest --output-on-failure --timeout 300
