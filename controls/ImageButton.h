@@ -27,6 +27,7 @@ public:
     int m_nIconOffsetX = 0;  // pixels added to the icon's x position
 
 protected:
+    friend struct ImageButtonInspector;  // tests read the state below
     void PreSubclassWindow() override;
     LRESULT WindowProc(UINT msg, WPARAM wp, LPARAM lp) override;
     // A double click acts as a second press.

@@ -14,7 +14,11 @@ public:
     CWinApp(const CWinApp&) = delete;
     CWinApp& operator=(const CWinApp&) = delete;
 
+    // The program's start-up; FALSE ends it without a message loop.
     virtual BOOL InitInstance() { return TRUE; }
+    virtual int ExitInstance() { return 0; }
+    // Records the settings key; nothing is read or written under it.
+    void SetRegistryKey(const char* key) { m_strRegistryKey = key ? key : ""; }
     // Every AfxMessageBox ends here; tests override it to record texts and script answers.
     virtual int DoMessageBox(const char* text, UINT type, UINT helpId);
 
@@ -24,6 +28,7 @@ public:
 
 private:
     std::string m_strAppName;
+    std::string m_strRegistryKey;
 };
 
 CWinApp* AfxGetApp();

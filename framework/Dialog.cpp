@@ -15,9 +15,34 @@ CDialog::~CDialog()
         DestroyWindow(m_hWnd);
 }
 
+// Without a parent of its own, a dialog is owned by the application's main window.
+static HWND OwnerFor(CWnd* parent, CDialog* self)
+{
+    if (parent)
+        return parent->m_hWnd;
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd && app->m_pMainWnd != self && IsWindow(app->m_pMainWnd->m_hWnd))
+        return app->m_pMainWnd->m_hWnd;
+    return nullptr;
+}
+
+void CDialog::CenterWindow()
+{
+    RECT me, area;
+    GetWindowRect(m_hWnd, &me);
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (owner && IsWindowVisible(owner) && !IsIconic(owner))
+        GetWindowRect(owner, &area);
+    else
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    int w = me.right - me.left, h = me.bottom - me.top;
+    int x = area.left + (area.right - area.left - w) / 2, y = area.top + (area.bottom - area.top - h) / 2;
+    SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR CDialog::DoModal()
 {
-    HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+    HWND parent = OwnerFor(m_pParentWnd, this);
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), parent,
                            &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
@@ -63,12 +88,12 @@ void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 LRESULT CDialog::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
 {
-    LRESULT result = 0;
-    if (ReflectToChild(msg, wp, lp, &result))
-        return result;
     switch (msg) {
-    case WM_INITDIALOG:
+    case WM_INITDIALOG: {
+        // Templates placed at (0, 0) are centred over their owner, or on the screen.
+        CenterWindow();
         return OnInitDialog();
+    }
     case WM_COMMAND:
         if (HIWORD(wp) == BN_CLICKED) {
             if (LOWORD(wp) == IDOK) {

@@ -23,6 +23,7 @@ public:
     BOOL Create(CWnd* pParentWnd = nullptr);
     void EndDialog(int nResult);
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    void CenterWindow();
 
     UINT m_nIDTemplate;
 

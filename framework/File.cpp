@@ -1,4 +1,5 @@
 #include "File.h"
+#include "App.h"
 #include <cstring>
 
 CFile::~CFile() { Close(); }
@@ -154,4 +155,9 @@ void CFileFind::Close()
         FindClose(m_hFind);
         m_hFind = INVALID_HANDLE_VALUE;
     }
+}
+
+void ReportFileError(const char* path)
+{
+    AfxMessageBox(std::string("A write error occurred while accessing ") + path + ".", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -46,6 +46,9 @@ public:
     HANDLE m_hFile = INVALID_HANDLE_VALUE;
 };
 
+// The framework's own box for a file that could not be written.
+void ReportFileError(const char* path);
+
 class CFileFind {
 public:
     CFileFind() = default;

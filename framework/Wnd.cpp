@@ -62,13 +62,7 @@ BOOL CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags)
     return TRUE;
 }
 
-LRESULT CWnd::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
-{
-    LRESULT result = 0;
-    if (ReflectToChild(msg, wp, lp, &result))
-        return result;
-    return Default();
-}
+LRESULT CWnd::WindowProc(UINT, WPARAM, LPARAM) { return Default(); }
 
 LRESULT CWnd::DefWindowProc(UINT msg, WPARAM wp, LPARAM lp)
 {
@@ -108,7 +102,9 @@ LRESULT CWnd::Dispatch(UINT msg, WPARAM wp, LPARAM lp)
     LRESULT r = 0;
     // Nothing may unwind through the system's frames.
     try {
-        r = WindowProc(msg, wp, lp);
+        // The child a message concerns sees it first; what it does not consume goes on.
+        if (!ReflectToChild(msg, wp, lp, &r))
+            r = WindowProc(msg, wp, lp);
     } catch (...) {
         r = 0;
     }

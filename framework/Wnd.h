@@ -31,7 +31,6 @@ public:
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     LONG GetStyle() const { return GetWindowLongA(m_hWnd, GWL_STYLE); }
     BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
-    LRESULT SendMessage(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const { return ::SendMessageA(m_hWnd, msg, wp, lp); }
 
     HWND m_hWnd = nullptr;
 
@@ -48,7 +47,8 @@ protected:
     virtual BOOL OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult);
     // Offers a parent's message to the child it concerns; TRUE when the child consumed it.
     static BOOL ReflectToChild(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult);
-    // Runs the virtual WindowProc for this message, remembering it for Default().
+    // Offers the message to the child it concerns, then runs the virtual WindowProc, remembering
+    // the message for Default().
     LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
 
     struct CurrentMessage {

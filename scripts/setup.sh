@@ -31,6 +31,13 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver -w 2>/dev/null || true
 fi
 [ -f "$WINEPREFIX/system.reg" ] || { echo "setup: Wine prefix could not be created" >&2; exit 1; }
+# The tests' removable card reader: E: is a floppy-type drive on a folder of the build.
+mkdir -p "$build/e2e-card"
+ln -sfn "$build/e2e-card" "$WINEPREFIX/dosdevices/e:"
+if ! grep -q '"e:"="floppy"' "$WINEPREFIX/system.reg" 2>/dev/null; then
+  wine reg add 'HKLM\Software\Wine\Drives' /v e: /d floppy /f >/dev/null 2>&1
+  wineserver -w 2>/dev/null || true
+fi
 # The test prefix is headless: windows, dialogs and painting work with no X server.
 if ! grep -q '"Graphics"="null"' "$WINEPREFIX/user.reg" 2>/dev/null; then
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1

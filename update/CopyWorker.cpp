@@ -118,7 +118,9 @@ UINT __cdecl CopyWorkerProc(LPVOID pParam)
 BOOL BeginCopyWorker(HWND hWnd)
 {
     InterlockedExchange(&s_nStop, 0);
+    // Cleared before each start, so the caller's check after its wait means this worker.
     g_bWorkerStarted = FALSE;
+    SetCurrentTarget("");
     ++s_nLiveWorkers;
     if (!AfxBeginThread(CopyWorkerProc, hWnd, THREAD_PRIORITY_NORMAL, 0, 0, nullptr)) {
         --s_nLiveWorkers;

@@ -1,0 +1,170 @@
+#include "TestSupport.h"
+#include "app/UpgradeDlg.h"
+#include "framework/Text.h"
+#include "res/resource.h"
+#include "update/UpdateState.h"
+#include <gtest/gtest.h>
+
+struct ImageButtonInspector {
+    static BOOL Flat(const CImageButton& b) { return b.m_bFlat; }
+    static BOOL Label(const CImageButton& b) { return b.m_bLabelMode; }
+    static COLORREF Slot(const CImageButton& b, int i) { return b.m_crSlot[i]; }
+    static HICON Icon(const CImageButton& b) { return b.m_hIconImage; }
+    static LOGFONTA Font(const CImageButton& b)
+    {
+        LOGFONTA lf{};
+        if (b.m_fontText.GetSafeHandle())
+            GetObjectA(b.m_fontText.GetSafeHandle(), sizeof(lf), &lf);
+        return lf;
+    }
+};
+
+struct UpgradeDlgInspector {
+    static CImageButton& Button(CUpgradeDlg& d, int id)
+    {
+        switch (id) {
+        case IDC_LBL_UPDATE: return d.m_btnLblUpdate;
+        case IDC_LBL_TOOLS: return d.m_btnLblTools;
+        case IDC_HELP_TEXT: return d.m_btnHelpText;
+        case IDOK: return d.m_btnExit;
+        case IDC_BTN_UPDATE_CARD: return d.m_btnUpdateCard;
+        case IDC_BTN_FORMAT_CARD: return d.m_btnFormatCard;
+        default: return d.m_btnLblCardDisk;
+        }
+    }
+    static HICON WindowIcon(CUpgradeDlg& d) { return d.m_hIcon; }
+};
+
+namespace {
+
+using I = ImageButtonInspector;
+
+class UpgradeDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestApp().Reset();
+        ASSERT_TRUE(dlg.Create());
+        ASSERT_TRUE(IsWindow(dlg.m_hWnd)) << "the test prefix offers removable E:";
+    }
+    void TearDown() override
+    {
+        if (IsWindow(dlg.m_hWnd))
+            DestroyWindow(dlg.m_hWnd);
+    }
+    CImageButton& Btn(int id) { return UpgradeDlgInspector::Button(dlg, id); }
+    CUpgradeDlg dlg;
+};
+
+TEST_F(UpgradeDlgTest, SetUpGivesLabelsButtonsCaptionPacketAndDrives)
+{
+    for (int id : {IDC_LBL_UPDATE, IDC_LBL_TOOLS, IDC_HELP_TEXT, IDC_LBL_CARD_DISK}) {
+        SCOPED_TRACE(id);
+        EXPECT_TRUE(I::Label(Btn(id)));
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg.m_hWnd, id))) << "labels take no clicks";
+    }
+    CImageButton& help = Btn(IDC_HELP_TEXT);
+    EXPECT_EQ(help.GetWindowText(), LoadResString(IDS_HELP_TEXT));
+    EXPECT_EQ(I::Slot(help, 6), RGB(96, 0, 28));
+    LOGFONTA lf = I::Font(help);
+    EXPECT_EQ(lf.lfHeight, 16);
+    EXPECT_STREQ(lf.lfFaceName, "Arial");
+    EXPECT_EQ(lf.lfWeight, 0);
+    EXPECT_EQ(I::Slot(Btn(IDC_LBL_UPDATE), 6), RGB(0, 0, 0));
+    EXPECT_EQ(I::Font(Btn(IDC_LBL_UPDATE)).lfHeight, 0) << "other labels keep the dialog font";
+
+    struct ButtonCase {
+        int id;
+        int offset;
+        BOOL flat;
+    };
+    for (ButtonCase c : {ButtonCase{IDOK, 0, TRUE}, ButtonCase{IDC_BTN_UPDATE_CARD, 10, TRUE},
+                         ButtonCase{IDC_BTN_FORMAT_CARD, 10, FALSE}}) {
+        SCOPED_TRACE(c.id);
+        EXPECT_NE(I::Icon(Btn(c.id)), nullptr);
+        EXPECT_EQ(Btn(c.id).m_nIconOffsetX, c.offset);
+        EXPECT_EQ(I::Flat(Btn(c.id)), c.flat);
+        EXPECT_TRUE(IsWindowEnabled(Btn(c.id).m_hWnd));
+    }
+    EXPECT_EQ(dlg.GetWindowText(), LoadResString(IDS_APP_CAPTION));
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(dlg.m_hWnd, WM_GETICON, ICON_BIG, 0)),
+              UpgradeDlgInspector::WindowIcon(dlg));
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(dlg.m_hWnd, WM_GETICON, ICON_SMALL, 0)),
+              UpgradeDlgInspector::WindowIcon(dlg));
+    EXPECT_EQ(g_strSelfPathUpper.substr(g_strPacketDir.size()), "APP_TESTS.EXE");
+    EXPECT_EQ(SendDlgItemMessageA(dlg.m_hWnd, IDC_CARD_DRIVE, CB_GETCURSEL, 0, 0), 0);
+    char shown[16] = {};
+    GetDlgItemTextA(dlg.m_hWnd, IDC_CARD_DRIVE, shown, sizeof(shown));
+    EXPECT_STREQ(shown, "E:\\") << "the closed list shows the selected drive";
+    EXPECT_TRUE(TestApp().Boxes().empty());
+}
+
+// Closes the About box from inside its own modal loop, after checking it is there.
+void CALLBACK CloseAbout(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND about = FindWindowA("#32770", "?? Tavrino");
+    if (about)
+        PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    KillTimer(nullptr, id);
+}
+
+TEST_F(UpgradeDlgTest, SystemMenuEndsWithTheAboutEntry)
+{
+    HMENU menu = GetSystemMenu(dlg.m_hWnd, FALSE);
+    int n = GetMenuItemCount(menu);
+    ASSERT_GE(n, 2);
+    char text[64] = {};
+    GetMenuStringA(menu, n - 1, text, sizeof(text), MF_BYPOSITION);
+    EXPECT_STREQ(text, "About Tavrino(&A)...");
+    EXPECT_EQ(GetMenuItemID(menu, n - 1), static_cast<UINT>(IDM_ABOUT_BOX));
+    EXPECT_TRUE(GetMenuState(menu, n - 2, MF_BYPOSITION) & MF_SEPARATOR);
+
+    // Any command 0x10-0x1F opens the About box; it returns when the box is closed.
+    for (WPARAM cmd : {WPARAM(0x10), WPARAM(0x1F)}) {
+        SCOPED_TRACE(cmd);
+        SetTimer(nullptr, 0, 200, &CloseAbout);
+        DWORD start = GetTickCount();
+        SendMessageA(dlg.m_hWnd, WM_SYSCOMMAND, cmd, 0);
+        EXPECT_GE(GetTickCount() - start, 150u) << "the About box ran modally";
+        EXPECT_EQ(FindWindowA("#32770", "?? Tavrino"), nullptr);
+    }
+    // Standard commands reach the default handling.
+    SendMessageA(dlg.m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(IsIconic(dlg.m_hWnd));
+    EXPECT_TRUE(IsWindow(dlg.m_hWnd));
+}
+
+TEST(MinimizedIcon, IsCentredWithTruncatingDivision)
+{
+    struct Case {
+        int w, h, x, y;
+    };
+    for (Case c : {Case{36, 36, 2, 2}, Case{0, 0, -15, -15}, Case{33, 100, 1, 34}, Case{32, 32, 0, 0}}) {
+        POINT p = MinimizedIconOrigin(c.w, c.h, 32, 32);
+        EXPECT_EQ(p.x, c.x) << c.w;
+        EXPECT_EQ(p.y, c.y) << c.h;
+    }
+}
+
+TEST(MessageBoxRule, ExclamationOnlyWhereNoIconWasAskedForAndTheButtonsQualify)
+{
+    struct Case {
+        UINT type, shown;
+    };
+    const Case cases[] = {
+        {MB_OK, MB_OK | MB_ICONEXCLAMATION},
+        {MB_OKCANCEL, MB_OKCANCEL | MB_ICONEXCLAMATION},
+        {MB_YESNO, MB_YESNO | MB_ICONEXCLAMATION},
+        {MB_YESNOCANCEL, MB_YESNOCANCEL | MB_ICONEXCLAMATION},
+        {MB_RETRYCANCEL, MB_RETRYCANCEL},
+        {MB_ABORTRETRYIGNORE, MB_ABORTRETRYIGNORE},
+        {MB_YESNO | MB_ICONWARNING, MB_YESNO | MB_ICONWARNING},
+        {MB_OK | MB_ICONINFORMATION, MB_OK | MB_ICONINFORMATION},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(AfxMessageBoxType(c.type), c.shown) << c.type;
+    // The caption is the executable's name without folder and extension.
+    EXPECT_STREQ(TestApp().m_pszAppName, "app_tests");
+}
+
+}  // namespace
