@@ -32,8 +32,10 @@ bool Launch(Tool& tool, const std::string& exe)
 
 std::string Text(HWND h)
 {
+    // For another process's window this reads the stored text without sending a message, so
+    // it neither waits for a busy tool nor crowds out the reports the tool posts to itself.
     char buf[1024] = {};
-    SendMessageTimeoutA(h, WM_GETTEXT, sizeof(buf), reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, 5000, nullptr);
+    GetWindowTextA(h, buf, sizeof(buf));
     return buf;
 }
 
@@ -93,20 +95,22 @@ std::vector<Box> MessageBoxes(DWORD pid)
         std::vector<HWND> kids;
         EnumChildWindows(h, &CollectChildren, reinterpret_cast<LPARAM>(&kids));
         Box b{h, Text(h), "", false, {}};
-        bool isBox = false;
+        bool isBox = false, other = false;
         for (HWND k : kids) {
             std::string cls = ClassOf(k);
             LONG style = GetWindowLongA(k, GWL_STYLE);
             if (cls == "Static" && (style & SS_TYPEMASK) == SS_ICON) {
                 b.hasIcon = b.hasIcon || SendMessageA(k, STM_GETICON, 0, 0) != 0;
-            } else if (cls == "Static" && GetDlgCtrlID(k) == 0xFFFF) {
+            } else if (cls == "Static" && GetDlgCtrlID(k) == 0xFFFF && b.text.empty()) {
                 b.text = Text(k);
-                isBox = true;
+                isBox = !b.text.empty();
             } else if (cls == "Button") {
                 b.buttons.push_back(Text(k));
+            } else {
+                other = true;  // a box holds only its icon, its text and its buttons
             }
         }
-        if (isBox)
+        if (isBox && !other && b.buttons.size() <= 3)
             boxes.push_back(b);
     }
     return boxes;
@@ -146,7 +150,13 @@ std::vector<std::string> ComboEntries(HWND combo)
 
 int ComboSelection(HWND combo) { return static_cast<int>(SendMessageA(combo, CB_GETCURSEL, 0, 0)); }
 
-void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+void Click(HWND button)
+{
+    // What a click sends: the button's own mouse handling needs the focus, which a window that
+    // is not in front (Xvfb without a window manager) may not get.
+    PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(button));
+}
 
 void PressKey(HWND hwnd, WPARAM vk)
 {

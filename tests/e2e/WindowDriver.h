@@ -40,6 +40,7 @@ void Answer(const Box& box, int id);
 
 std::vector<std::string> ComboEntries(HWND combo);
 int ComboSelection(HWND combo);
+// Sends the parent the click notification of the button.
 void Click(HWND button);
 // Sends a key to the control that has the focus in hwnd's thread.
 void PressKey(HWND hwnd, WPARAM vk);

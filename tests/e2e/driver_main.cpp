@@ -3,7 +3,8 @@
 //   wait MS                 wait for the main window; print its handle
 //   rects                   print the screen rectangles of the client area and the command controls
 //   click ID                press the main window's control ID
-//   captions MS             print each new caption until the application caption returns (or MS)
+//   press ID MS             press control ID, then print each new caption until the application
+//                           caption returns (or MS pass); message boxes are printed and answered OK
 //   close                   close the main window with its close box
 //   startup EXE RUNS        start EXE RUNS times; print the time until its main window shows
 #include "WindowDriver.h"
@@ -80,11 +81,22 @@ int main(int argc, char** argv)
             PrintRect(std::to_string(id).c_str(), GetDlgItem(dlg, id), false);
     } else if (cmd == "click" && argc == 3) {
         e2e::Click(GetDlgItem(dlg, std::atoi(argv[2])));
-    } else if (cmd == "captions" && argc == 3) {
+    } else if (cmd == "press" && argc == 4) {
         std::string app = e2e::Text(dlg), last = app;
-        DWORD start = GetTickCount(), limit = static_cast<DWORD>(std::atoi(argv[2]));
+        e2e::Click(GetDlgItem(dlg, std::atoi(argv[2])));
+        DWORD start = GetTickCount(), limit = static_cast<DWORD>(std::atoi(argv[3]));
         bool left = false;
-        while (GetTickCount() - start < limit && IsWindow(dlg)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(dlg, &pid);
+        // Sent messages go before posted ones: polling too fast would starve the tool's own
+        // posted reports, so look every 10 ms and for boxes less often.
+        for (int round = 0; GetTickCount() - start < limit && IsWindow(dlg); ++round) {
+            for (const e2e::Box& box : round % 10 ? std::vector<e2e::Box>() : e2e::MessageBoxes(pid)) {
+                std::printf("box: %s\n", box.text.c_str());
+                std::fflush(stdout);
+                e2e::Answer(box, IDOK);
+                Sleep(100);
+            }
             std::string now = e2e::Text(dlg);
             if (now != last) {
                 std::printf("%s\n", now.c_str());
@@ -94,7 +106,7 @@ int main(int argc, char** argv)
                 if (left && now == app)
                     return 0;
             }
-            Sleep(5);
+            Sleep(10);
         }
         return left ? 4 : 5;
     } else if (cmd == "close") {
