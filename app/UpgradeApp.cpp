@@ -22,5 +22,9 @@ BOOL CUpgradeApp::InitInstance()
         dlg.DoModal();
         m_pMainWnd = nullptr;
     }
+    // Closed during a copy: the window is gone already; stop the worker and end only once it
+    // has stopped, so no file is left half-written and no global is destroyed under it.
+    RequestCopyStop();
+    WaitForCopyWorkers(INFINITE);
     return FALSE;
 }

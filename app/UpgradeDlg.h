@@ -6,6 +6,9 @@
 // Where the minimised window draws its icon: centred, with signed division truncating toward zero.
 POINT MinimizedIconOrigin(int clientWidth, int clientHeight, int cxIcon, int cyIcon);
 
+// The card check of the update: the volume's file-system name, in any letter case, is FAT32.
+BOOL IsFat32Name(const char* fileSystem);
+
 class CUpgradeDlg : public CTiledBkDialog {
 public:
     explicit CUpgradeDlg(CWnd* pParent = nullptr);

@@ -141,7 +141,7 @@ BOOL WaitForCopyWorkers(DWORD timeoutMs)
 {
     DWORD start = GetTickCount();
     while (s_nLiveWorkers > 0) {
-        if (GetTickCount() - start >= timeoutMs)
+        if (timeoutMs != INFINITE && GetTickCount() - start >= timeoutMs)
             return FALSE;
         Sleep(10);
     }

@@ -9,6 +9,8 @@
 #include "res/resource.h"
 #include <cstdio>
 
+BOOL IsFat32Name(const char* fileSystem) { return MakeUpperAnsi(fileSystem) == "FAT32"; }
+
 void CUpgradeDlg::OnUpdateCard()
 {
     // A worker of this run is still alive (a late starter too): a second one would share its
@@ -26,7 +28,7 @@ void CUpgradeDlg::OnUpdateCard()
     DWORD maxComponent = 0, flags = 0;
     GetVolumeInformationA(g_strCardRoot.c_str(), nullptr, 0, nullptr, &maxComponent, &flags, fileSystem,
                           sizeof(fileSystem));
-    if (MakeUpperAnsi(fileSystem) != "FAT32") {
+    if (!IsFat32Name(fileSystem)) {
         // Ends in the full-width exclamation mark of code page 936.
         AfxMessageBox("CF Card is not FAT32, Please format first\xA3\xA1", MB_OK);
         return;

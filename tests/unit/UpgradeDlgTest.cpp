@@ -2,6 +2,7 @@
 #include "app/UpgradeDlg.h"
 #include "framework/Text.h"
 #include "res/resource.h"
+#include "update/ProgressMessage.h"
 #include "update/UpdateState.h"
 #include <gtest/gtest.h>
 
@@ -165,6 +166,70 @@ TEST(MessageBoxRule, ExclamationOnlyWhereNoIconWasAskedForAndTheButtonsQualify)
         EXPECT_EQ(AfxMessageBoxType(c.type), c.shown) << c.type;
     // The caption is the executable's name without folder and extension.
     EXPECT_STREQ(TestApp().m_pszAppName, "app_tests");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(CardCheck, OnlyFat32InAnyLetterCasePasses)
+{
+    struct Case {
+        const char* name;
+        BOOL ok;
+    };
+    for (Case c : {Case{"FAT32", TRUE}, Case{"fat32", TRUE}, Case{"Fat32", TRUE}, Case{"FAT", FALSE},
+                   Case{"FAT16", FALSE}, Case{"NTFS", FALSE}, Case{"exFAT", FALSE}, Case{"", FALSE},
+                   Case{"FAT32 ", FALSE}})
+        EXPECT_EQ(IsFat32Name(c.name), c.ok) << "[" << c.name << "]";
+}
+
+// The test prefix's E: has no FAT32 image: the update stops at the check.
+TEST_F(UpgradeDlgTest, ANonFat32CardIsRefusedAndNothingChanges)
+{
+    std::string caption = dlg.GetWindowText();
+    SendMessageA(GetDlgItem(dlg.m_hWnd, IDC_BTN_UPDATE_CARD), BM_CLICK, 0, 0);
+    auto boxes = TestApp().Boxes();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "CF Card is not FAT32, Please format first\xA3\xA1");
+    EXPECT_EQ(boxes[0].type, static_cast<UINT>(MB_OK));
+    EXPECT_EQ(dlg.GetWindowText(), caption);
+    for (int id : {IDC_BTN_UPDATE_CARD, IDOK, IDC_BTN_FORMAT_CARD})
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg.m_hWnd, id)));
+    EXPECT_EQ(g_strCardRoot, "E:\\");
+}
+
+TEST_F(UpgradeDlgTest, ProgressCodesSetTheCaptionAndTheLastEnablesTheButtons)
+{
+    for (int id : {IDC_BTN_UPDATE_CARD, IDOK, IDC_BTN_FORMAT_CARD})
+        EnableWindow(GetDlgItem(dlg.m_hWnd, id), FALSE);
+    SetCurrentTarget("\\DATA\\MAP.BIN");
+    struct Case {
+        float percent;
+        WPARAM code;
+        LRESULT result;
+        const char* caption;  // nullptr: unchanged
+    };
+    const Case cases[] = {
+        {37.5f, 1, 1, "37.5%Downloading\\DATA\\MAP.BIN"},
+        {0.04f, 1, 1, "0.0%Downloading\\DATA\\MAP.BIN"},
+        {100.0f, 1, 1, "100.0%Downloading\\DATA\\MAP.BIN"},
+        {100.0f, 0, 0, nullptr},
+        {100.0f, 3, 1, ""},
+        {100.0f, 77, 1, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.code);
+        std::string before = dlg.GetWindowText();
+        g_fPercent = c.percent;
+        EXPECT_EQ(SendMessageA(dlg.m_hWnd, WM_COPY_PROGRESS, c.code, 0), c.result);
+        EXPECT_EQ(dlg.GetWindowText(), c.caption ? c.caption : before);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg.m_hWnd, IDOK))) << "only the end enables the buttons";
+    }
+    EXPECT_EQ(SendMessageA(dlg.m_hWnd, WM_COPY_PROGRESS, PROGRESS_ALL_DONE, 0), 1);
+    EXPECT_EQ(dlg.GetWindowText(), LoadResString(IDS_APP_CAPTION));
+    for (int id : {IDC_BTN_UPDATE_CARD, IDOK, IDC_BTN_FORMAT_CARD})
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg.m_hWnd, id)));
 }
 
 }  // namespace
