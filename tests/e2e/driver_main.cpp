@@ -103,8 +103,10 @@ int main(int argc, char** argv)
                 std::fflush(stdout);
                 last = now;
                 left = left || now != app;
-                if (left && now == app)
+                if (left && now == app) {
+                    std::fprintf(stderr, "elapsed %lu ms\n", GetTickCount() - start);
                     return 0;
+                }
             }
             Sleep(10);
         }
