@@ -47,16 +47,25 @@ BOOL CFile::Close()
     return ok;
 }
 
-BOOL CFile::GetStatus(CFileStatus& status) const
+namespace {
+// Both the open-file and the by-path queries answer with these fields.
+template <class Info>
+void FillStatus(CFileStatus& status, const Info& info)
 {
-    BY_HANDLE_FILE_INFORMATION info;
-    if (m_hFile == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(m_hFile, &info))
-        return FALSE;
     status.m_ctime = info.ftCreationTime;
     status.m_atime = info.ftLastAccessTime;
     status.m_mtime = info.ftLastWriteTime;
     status.m_size = (static_cast<ULONGLONG>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     status.m_attribute = static_cast<BYTE>(info.dwFileAttributes);
+}
+}  // namespace
+
+BOOL CFile::GetStatus(CFileStatus& status) const
+{
+    BY_HANDLE_FILE_INFORMATION info;
+    if (m_hFile == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(m_hFile, &info))
+        return FALSE;
+    FillStatus(status, info);
     status.m_szFullName[0] = '\0';
     return TRUE;
 }
@@ -68,11 +77,7 @@ BOOL CFile::GetStatus(const char* path, CFileStatus& status)
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data))
         return FALSE;
-    status.m_ctime = data.ftCreationTime;
-    status.m_atime = data.ftLastAccessTime;
-    status.m_mtime = data.ftLastWriteTime;
-    status.m_size = (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    status.m_attribute = static_cast<BYTE>(data.dwFileAttributes);
+    FillStatus(status, data);
     if (!GetFullPathNameA(path, MAX_PATH, status.m_szFullName, nullptr))
         status.m_szFullName[0] = '\0';
     return TRUE;

@@ -2,14 +2,10 @@
 # Prints the time to scan and copy a generated packet onto a folder card, beside xcopy /E /I /Y
 # of the same tree under the same Wine prefix.
 set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-export BUILD_DIR=${BUILD_DIR:-$here/build}
-bash "$here/scripts/setup.sh"
-cmake -S "$here" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)" --target bench_engine >/dev/null
-
-export WINEPREFIX=$BUILD_DIR/wine WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$(dirname "$0")/common.sh"
+here=$TAVRINO_ROOT
+prepare_build bench_engine >/dev/null
+use_wine "$BUILD_DIR/wine"
 work=$BUILD_DIR/bench-engine
 mkdir -p "$work/card"
 started=0

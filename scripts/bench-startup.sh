@@ -3,14 +3,11 @@
 # (started from a packet folder, with a removable card present) and for a minimal Win32 dialog
 # program under the same Wine prefix (the floor).
 set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-export BUILD_DIR=${BUILD_DIR:-$here/build}
+. "$(dirname "$0")/common.sh"
 build=$BUILD_DIR
-bash "$here/scripts/setup.sh"
-cmake -S "$here" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target Tavrino tavrino-driver min_dialog >/dev/null
-. "$here/tests/e2e/lib.sh"
-export WINEPREFIX=$build/wine WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+prepare_build Tavrino tavrino-driver min_dialog >/dev/null
+. "$TAVRINO_ROOT/tests/e2e/lib.sh"
+use_wine "$build/wine"
 started=0
 if wineserver -p 2>/dev/null; then started=1; fi
 trap '[ "$started" = 1 ] && wineserver -k 2>/dev/null; true' EXIT

@@ -4,16 +4,12 @@
 # folder under the same Wine prefix. Two packets: 5,000 files of 1-64 KiB in 200 folders, and 20
 # files of 16 MiB.
 set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-export BUILD_DIR=${BUILD_DIR:-$here/build}
+. "$(dirname "$0")/common.sh"
+here=$TAVRINO_ROOT
 build=$BUILD_DIR
-bash "$here/scripts/setup.sh"
-cmake -S "$here" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target Tavrino tavrino-driver >/dev/null
+prepare_build Tavrino tavrino-driver >/dev/null
 . "$here/tests/e2e/lib.sh"
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX
-WINEPREFIX=$(own_prefix "$build" wine-bench)
+use_own_prefix "$build" wine-bench
 work=$build/bench-update
 mkdir -p "$work/card"
 LOOP=

@@ -4,17 +4,11 @@
 # With a display the user works the window. Without one (CI, ssh) it runs under Xvfb, presses
 # "Update CF Card", waits for the caption to return, prints the card's tree and saves a screenshot.
 set -euo pipefail
-here=$(cd "$(dirname "$0")/.." && pwd)
-export BUILD_DIR=${BUILD_DIR:-$here/build}
+. "$(dirname "$0")/common.sh"
 build=$BUILD_DIR
-bash "$here/scripts/setup.sh"
-cmake -S "$here" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$here/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" -j"$(nproc)" --target Tavrino tavrino-driver format_demo >/dev/null
-. "$here/tests/e2e/lib.sh"
-
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export WINEPREFIX
-WINEPREFIX=$(own_prefix "$build" wine-run x11)
+prepare_build Tavrino tavrino-driver format_demo >/dev/null
+. "$TAVRINO_ROOT/tests/e2e/lib.sh"
+use_own_prefix "$build" wine-run x11
 run=$build/run
 LOOP= XVFB_PID=
 cleanup() {

@@ -6,9 +6,7 @@ set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
-export WINEPREFIX
-WINEPREFIX=$(own_prefix "$build" wine-drives)
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+use_own_prefix "$build" wine-drives
 dirs=$build/drive-table
 letters="a b d e f g h"
 cleanup() { wineserver -k 2>/dev/null || true; }
@@ -17,8 +15,8 @@ trap cleanup EXIT
 configure() {  # LETTER=TYPE ...: only these drives, besides C: and Z:
   wine reg delete 'HKLM\Software\Wine\Drives' /f >/dev/null 2>&1 || true
   for l in $letters; do rm -f "$WINEPREFIX/dosdevices/$l:"; done
-  for spec in "$@"; do
-    l=${spec%%=*} t=${spec#*=}
+  for drive in "$@"; do
+    l=${drive%%=*} t=${drive#*=}
     [ "$l" = c ] || [ "$l" = z ] || { mkdir -p "$dirs/$l"; ln -sfn "$dirs/$l" "$WINEPREFIX/dosdevices/$l:"; }
     wine reg add 'HKLM\Software\Wine\Drives' /v "$l:" /d "$t" /f >/dev/null
   done

@@ -17,6 +17,13 @@ own_prefix() {
   echo "$p"
 }
 
+# use_own_prefix BUILD NAME [x11]: the prefix BUILD/NAME, made if needed, with Wine's environment.
+use_own_prefix() {
+  local p
+  p=$(own_prefix "$@")
+  export WINEPREFIX=$p WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
 # start_xvfb: starts Xvfb on a free display; sets XVFB_PID and DISPLAY.
 start_xvfb() {
   local n

@@ -5,9 +5,7 @@ set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
-export WINEPREFIX
-WINEPREFIX=$(own_prefix "$build" wine-x x11)
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+use_own_prefix "$build" wine-x x11
 work=$build/screenshot
 rm -rf "$work"; mkdir -p "$work/pkt/DATA" "$work/card"
 cp "$build/Tavrino.exe" "$work/pkt/"

@@ -9,9 +9,7 @@ set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/lib.sh"
-export WINEPREFIX
-WINEPREFIX=$(own_prefix "$build" wine-update)
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+use_own_prefix "$build" wine-update
 work=$build/update-e2e
 loops=() mounted=
 cleanup() {
