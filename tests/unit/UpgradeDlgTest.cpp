@@ -2,6 +2,7 @@
 #include "app/UpgradeDlg.h"
 #include "framework/Text.h"
 #include "res/resource.h"
+#include "update/CopyWorker.h"
 #include "update/ProgressMessage.h"
 #include "update/UpdateState.h"
 #include <gtest/gtest.h>
@@ -230,6 +231,29 @@ TEST_F(UpgradeDlgTest, ProgressCodesSetTheCaptionAndTheLastEnablesTheButtons)
     EXPECT_EQ(dlg.GetWindowText(), LoadResString(IDS_APP_CAPTION));
     for (int id : {IDC_BTN_UPDATE_CARD, IDOK, IDC_BTN_FORMAT_CARD})
         EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dlg.m_hWnd, id)));
+}
+
+}  // namespace
+
+namespace {
+
+// While a worker of this run is alive, another click starts nothing: the caption only catches up.
+TEST_F(UpgradeDlgTest, AClickWhileAWorkerLivesStartsNoSecondOne)
+{
+    PacketFixture f;
+    for (int i = 0; i < 20; ++i)
+        f.Add("F" + std::to_string(i) + ".BIN", 512 * 1024);
+    ReportWindow reports;
+    ASSERT_TRUE(BeginCopyWorker(reports.hwnd()));
+    SendMessageA(dlg.m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_BTN_UPDATE_CARD, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dlg.m_hWnd, IDC_BTN_UPDATE_CARD)));
+    EXPECT_EQ(LiveCopyWorkers(), 1);
+    EXPECT_TRUE(TestApp().Boxes().empty()) << "no card check, no second start";
+    EXPECT_EQ(g_strCardRoot, "T:\\") << "the running copy's card stays";
+    std::string caption = dlg.GetWindowText();
+    EXPECT_TRUE(caption == "Downloading file..." || caption.find("%Downloading\\F") != std::string::npos) << caption;
+    reports.PumpUntilAllDone();
+    ASSERT_TRUE(WaitForCopyWorkers(20000));
 }
 
 }  // namespace
