@@ -3,6 +3,7 @@
 #include "framework/App.h"
 #include "framework/Text.h"
 #include "res/resource.h"
+#include "update/CopyWorker.h"
 #include "update/ProgressMessage.h"
 #include "update/UpdateState.h"
 
@@ -85,6 +86,11 @@ LRESULT CUpgradeDlg::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
         return reinterpret_cast<LRESULT>(OnQueryDragIcon());
     case WM_COPY_PROGRESS:
         return OnCopyProgress(wp, lp);
+    case WM_DESTROY:
+        // Closing ends a running copy: asked now, the worker shows no more boxes for a window
+        // that is going away.
+        RequestCopyStop();
+        break;
     case WM_COMMAND:
         if (HIWORD(wp) == BN_CLICKED && LOWORD(wp) == IDC_BTN_UPDATE_CARD) {
             OnUpdateCard();

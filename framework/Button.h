@@ -13,14 +13,5 @@ protected:
     BOOL OnChildNotify(UINT msg, WPARAM wp, LPARAM lp, LRESULT* pResult) override;
 };
 
-class CComboBox : public CWnd {
-public:
-    int AddString(const std::string& text)
-    {
-        return static_cast<int>(::SendMessageA(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
-    }
-    int SetCurSel(int index) { return static_cast<int>(::SendMessageA(m_hWnd, CB_SETCURSEL, index, 0)); }
-    int GetCurSel() const { return static_cast<int>(::SendMessageA(m_hWnd, CB_GETCURSEL, 0, 0)); }
-    int GetCount() const { return static_cast<int>(::SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0)); }
-    std::string GetLBText(int index) const;
-};
+// The drop-down list; the dialog talks to it with the combo-box messages.
+class CComboBox : public CWnd {};

@@ -63,7 +63,6 @@ public:
     BOOL MatchesMask(DWORD mask) const { return (m_cur.dwFileAttributes & mask) != 0; }
     BOOL IsDirectory() const { return MatchesMask(FILE_ATTRIBUTE_DIRECTORY); }
     BOOL IsDots() const;
-    std::string GetFileName() const { return m_cur.cFileName; }
     // The listing's folder, fully qualified, followed by the entry's name as stored.
     std::string GetFilePath() const;
     void Close();

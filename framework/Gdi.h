@@ -11,7 +11,6 @@ public:
     CRect(const RECT& rc) : RECT(rc) {}
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    bool IsRectEmpty() const { return Width() <= 0 || Height() <= 0; }
     void OffsetRect(int dx, int dy) { ::OffsetRect(this, dx, dy); }
     void InflateRect(int dx, int dy) { ::InflateRect(this, dx, dy); }
     void DeflateRect(int dx, int dy) { ::InflateRect(this, -dx, -dy); }

@@ -13,7 +13,6 @@ public:
     CWnd& operator=(const CWnd&) = delete;
 
     HWND GetSafeHwnd() const { return m_hWnd; }
-    operator HWND() const { return m_hWnd; }
     // The object bound to hWnd, if any.
     static CWnd* FromHandlePermanent(HWND hWnd);
 

@@ -135,8 +135,6 @@ int LiveCopyWorkers() { return s_nLiveWorkers; }
 
 void RequestCopyStop() { InterlockedExchange(&s_nStop, 1); }
 
-BOOL CopyStopRequested() { return Stopping(); }
-
 BOOL WaitForCopyWorkers(DWORD timeoutMs)
 {
     DWORD start = GetTickCount();

@@ -19,7 +19,6 @@ int LiveCopyWorkers();
 // copy honours its cancel flag (a cancelled file is removed by the copy). A stopped worker posts
 // nothing more and touches no shared string again.
 void RequestCopyStop();
-BOOL CopyStopRequested();
 // Replaces PostMessageA for the worker's reports (nullptr restores it), so that a test can see
 // each report at the moment it is posted.
 typedef BOOL(WINAPI* ProgressPoster)(HWND, UINT, WPARAM, LPARAM);
