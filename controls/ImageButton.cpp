@@ -13,12 +13,8 @@ CImageButton::CImageButton()
 
 CImageButton::~CImageButton()
 {
-    if (m_dcBack.GetSafeHdc() && m_hbmpBackOld)
-        SelectObject(m_dcBack, m_hbmpBackOld);
+    DropCachedBackground();
     ReleaseImages();
-    m_bmpBack.DeleteObject();
-    m_dcBack.DeleteDC();
-    m_fontText.DeleteObject();
 }
 
 DWORD CImageButton::SetIcon(UINT nIconId)
@@ -161,9 +157,7 @@ LRESULT CImageButton::WindowProc(UINT msg, WPARAM wp, LPARAM lp)
         return 0;
     case WM_SYSCOLORCHANGE: {
         LRESULT r = Default();
-        m_dcBack.DeleteDC();
-        m_bmpBack.DeleteObject();
-        m_hbmpBackOld = nullptr;
+        DropCachedBackground();  // the next paint captures the background again
         return r;
     }
     }
