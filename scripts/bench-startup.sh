@@ -4,8 +4,8 @@
 # program under the same Wine prefix (the floor).
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
-build=$BUILD_DIR
 prepare_build Tavrino tavrino-driver min_dialog >/dev/null
+build=$BUILD_DIR
 . "$TAVRINO_ROOT/tests/e2e/lib.sh"
 use_wine "$build/wine"
 started=0

@@ -6,8 +6,8 @@
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
 here=$TAVRINO_ROOT
-build=$BUILD_DIR
 prepare_build Tavrino tavrino-driver >/dev/null
+build=$BUILD_DIR
 . "$here/tests/e2e/lib.sh"
 use_own_prefix "$build" wine-bench
 work=$build/bench-update

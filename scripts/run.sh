@@ -5,8 +5,8 @@
 # "Update CF Card", waits for the caption to return, prints the card's tree and saves a screenshot.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
-build=$BUILD_DIR
 prepare_build Tavrino tavrino-driver format_demo >/dev/null
+build=$BUILD_DIR
 . "$TAVRINO_ROOT/tests/e2e/lib.sh"
 use_own_prefix "$build" wine-run x11
 run=$build/run
@@ -39,6 +39,10 @@ fi
 ln -sfn "$run/card" "$WINEPREFIX/dosdevices/e:"
 ln -sfn "$LOOP" "$WINEPREFIX/dosdevices/e::"
 cp "$build/demo/format.exe" "$WINEPREFIX/drive_c/windows/system32/format.exe"
+if [ "$BUILD_DIR" != "$PRODUCT_DIR" ]; then
+  echo "this machine cannot execute 32-bit code: running the 64-bit build of the same sources" \
+       "(the 32-bit product is $PRODUCT_DIR/Tavrino.exe)"
+fi
 echo "packet: $run/packet   card E: $run/card (FAT32 image on $LOOP)"
 
 if [ -n "${DISPLAY:-}" ] && [ "${CI:-}" != true ]; then

@@ -1,29 +1,36 @@
 #!/usr/bin/env bash
 # Installs what the build and the tests need (idempotent, quiet when all is there)
-# and creates the private 32-bit Wine prefix under the build folder.
+# and creates the private Wine test prefix under the build folder.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$here/build}
+. "$here/scripts/wine-env.sh"
+product=${BUILD_DIR:-$here/build}
 
-need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
-for p in g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb xdotool imagemagick \
-         x11-utils dosfstools mtools binutils-mingw-w64-i686 cmake; do
-  have "$p" || need+=("$p")
-done
-if [ ${#need[@]} -gt 0 ]; then
+# install PACKAGE...: installs those of them that are missing.
+install() {
+  local need=() p
+  for p in "$@"; do have "$p" || need+=("$p"); done
+  [ ${#need[@]} -gt 0 ] || return 0
   echo "setup: installing ${need[*]}"
-  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  local SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
   fi
-  export DEBIAN_FRONTEND=noninteractive
   $SUDO apt-get update -qq >/dev/null
-  $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+}
+install g++-mingw-w64-i686 mingw-w64-i686-dev wine wine32:i386 xvfb xdotool imagemagick \
+        x11-utils dosfstools mtools binutils-mingw-w64-i686 cmake
+arch=$(wine_arch)
+if [ "$arch" = win64 ]; then
+  echo "setup: this machine cannot execute 32-bit code; the tests run a 64-bit build in 64-bit Wine"
+  install wine64 g++-mingw-w64-x86-64 mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
 fi
+build=$(wine_build_dir "$product")
 
-# The 32-bit Wine prefix lives inside the build folder, never in the user's home.
-export WINEPREFIX=$build/wine WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The Wine prefix lives inside the build folder, never in the user's home.
+use_wine "$build/wine"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "setup: creating Wine prefix $WINEPREFIX"
   mkdir -p "$build"

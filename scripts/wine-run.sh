@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Runs a Windows program in the build's private 32-bit Wine prefix (used by ctest as its emulator).
-here=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-${BUILD_DIR:-$here/build}/wine}
-export WINEARCH=win32 WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+# ctest's emulator: runs a Windows program in the build's Wine test prefix.
+# Usage: wine-run.sh PREFIX PROGRAM [ARG...]  (a WINEPREFIX already set wins over PREFIX)
+. "$(cd "$(dirname "$0")" && pwd)/wine-env.sh"
+prefix=${WINEPREFIX:-$1}
+shift
+use_wine "$prefix"
 exec wine "$@"

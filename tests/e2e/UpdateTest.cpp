@@ -117,6 +117,15 @@ std::string Percent(double p)
     return b;
 }
 
+// The 100.0% caption stands only until the end message, posted right after it, is handled; a
+// poller may miss it, so only the rise is checked here (the worker tests pin the final 100.0).
+void ExpectRising(const std::vector<std::string>& progress)
+{
+    for (size_t i = 1; i < progress.size(); ++i)
+        EXPECT_LE(std::atof(progress[i - 1].c_str()), std::atof(progress[i].c_str()))
+            << progress[i - 1] << " then " << progress[i];
+}
+
 TEST(Update, CaptionSequenceAndButtonsFromClickToEnd)
 {
     REQUIRE_PHASE("fat32");
@@ -160,7 +169,7 @@ TEST(Update, CaptionSequenceAndButtonsFromClickToEnd)
         EXPECT_TRUE(valid) << caption;
     }
     EXPECT_EQ(progress.front().rfind("0.0%Downloading\\", 0), 0u) << progress.front();
-    EXPECT_EQ(progress.back(), "100.0%Downloading\\SUB\\E.BIN");
+    ExpectRising(progress);
     // The end enables the buttons just before it restores the caption, so the last percentage
     // may be seen with them enabled already.
     int disabledSeen = 0;
@@ -183,7 +192,7 @@ TEST(Update, CaptionSequenceAndButtonsFromClickToEnd)
     auto again = s.Progress();
     ASSERT_FALSE(again.empty());
     EXPECT_LT(std::atof(again.front().c_str()), 50.0) << again.front();
-    EXPECT_EQ(again.back(), "100.0%Downloading\\SUB\\E.BIN");
+    ExpectRising(again);
     s.Close();
 }
 

@@ -1,5 +1,6 @@
 # Shared by the end-to-end scripts. Each script works in a Wine prefix of its own, copied from the
 # build's test prefix, so it may restart that prefix's wineserver without disturbing other tests.
+. "$(cd "$(dirname "${BASH_SOURCE[0]}")/../../scripts" && pwd)/wine-env.sh"
 
 # own_prefix BUILD NAME [x11]: prints the path of BUILD/NAME, copying it from BUILD/wine first.
 own_prefix() {
@@ -10,8 +11,9 @@ own_prefix() {
     cp -a "$build/wine" "$p"
     if [ "$mode" = x11 ]; then
       # Real windows on an X display: drop the headless driver setting.
-      WINEPREFIX=$p WINEDEBUG=-all wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
-      WINEPREFIX=$p wineserver -w
+      (use_wine "$p"
+       wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f >/dev/null 2>&1 || true
+       wineserver -w)
     fi
   fi
   echo "$p"
@@ -21,7 +23,7 @@ own_prefix() {
 use_own_prefix() {
   local p
   p=$(own_prefix "$@")
-  export WINEPREFIX=$p WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+  use_wine "$p"
 }
 
 # start_xvfb: starts Xvfb on a free display; sets XVFB_PID and DISPLAY.
